@@ -15,6 +15,7 @@ if(WIN32)
   # Static runtime: the program and the simulator must run from a bare folder.
   add_link_options(-static -static-libgcc -static-libstdc++)
   add_compile_options(-fstack-protector-strong)
+  add_link_options(-fstack-protector-strong)  # links the guard and its failure handler (libssp)
   add_link_options(-Wl,--dynamicbase -Wl,--nxcompat)
   if(CMAKE_SIZEOF_VOID_P EQUAL 8)
     add_link_options(-Wl,--high-entropy-va)

@@ -1,0 +1,42 @@
+#include "sim/state_file.h"
+
+#include <charconv>
+
+#include "sim/host.h"
+
+namespace sim {
+
+std::optional<std::vector<std::int32_t>> ReadStateFile(const std::string& path) {
+  std::FILE* file = OpenFile(path, "rb");
+  if (file == nullptr) return std::nullopt;
+  std::string text;
+  char chunk[4096];
+  std::size_t got = 0;
+  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) text.append(chunk, got);
+  std::fclose(file);
+
+  std::vector<std::int32_t> values;
+  const char* at = text.data();
+  const char* end = text.data() + text.size();
+  while (true) {
+    while (at < end && (*at == ' ' || *at == '\t' || *at == '\r' || *at == '\n')) ++at;
+    if (at == end) return values;
+    std::int32_t value = 0;
+    const auto [next, error] = std::from_chars(at, end, value);
+    if (error != std::errc()) return std::nullopt;
+    values.push_back(value);
+    at = next;
+  }
+}
+
+bool WriteStateFile(const std::string& path, const std::vector<std::int32_t>& values) {
+  std::string text;
+  for (std::size_t i = 0; i < values.size(); ++i) text += (i == 0 ? "" : " ") + std::to_string(values[i]);
+  text += '\n';
+  std::FILE* file = OpenFile(path, "wb");
+  if (file == nullptr) return false;
+  const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+  return std::fclose(file) == 0 && written;
+}
+
+}  // namespace sim
