@@ -28,13 +28,13 @@ enum class Icon { None, Warning };
 enum class Answer { Ok, Yes, No };
 
 // A GDI-style logical font, as the settings rows ask for theirs.
-struct FontSpec {
+struct FontDesc {
   int height = 0;
   int weight = 400;
   std::uint8_t charSet = 0;
   std::uint8_t pitchAndFamily = 0;
   std::u16string faceName;
-  friend bool operator==(const FontSpec&, const FontSpec&) = default;
+  friend bool operator==(const FontDesc&, const FontDesc&) = default;
 };
 
 class WindowOps {
@@ -64,7 +64,7 @@ class WindowOps {
   virtual void ProgressSetPos(ControlId id, int position) = 0;
 
   // Controls made at run time, at a rectangle in pixels of the window's client area.
-  virtual void CreateLabel(Rect rect, std::uint32_t style, std::u16string_view text, const FontSpec& font) = 0;
+  virtual void CreateLabel(Rect rect, std::uint32_t style, std::u16string_view text, const FontDesc& font) = 0;
   // The drop-down takes the window's own font.
   virtual void CreateDropDown(ControlId id, Rect rect, std::uint32_t style) = 0;
 };

@@ -24,7 +24,7 @@ struct CreatedLabel {
   ui::Rect rect;
   std::uint32_t style = 0;
   std::u16string text;
-  ui::FontSpec font;
+  ui::FontDesc font;
 };
 
 struct ComboState {
@@ -128,7 +128,7 @@ class RecordingWindowOps : public ui::WindowOps {
     calls.push_back("ProgressSetPos " + std::to_string(id) + " " + std::to_string(position));
   }
 
-  void CreateLabel(ui::Rect rect, std::uint32_t style, std::u16string_view text, const ui::FontSpec& font) override {
+  void CreateLabel(ui::Rect rect, std::uint32_t style, std::u16string_view text, const ui::FontDesc& font) override {
     labels.push_back({rect, style, std::u16string(text), font});
     calls.push_back("CreateLabel " + Utf8(text));
   }
