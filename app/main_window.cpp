@@ -18,22 +18,6 @@ bool CVarneskLaserPrinterStatusMonitorDlg::OnInit() {
 // The printer reads of start-up; each joins here once the page that shows its result can.
 app::StartupReads CVarneskLaserPrinterStatusMonitorDlg::Reads() { return {}; }
 
-bool CVarneskLaserPrinterStatusMonitorDlg::OnCommand(int id, int code, HWND control) {
-  if (code == BN_CLICKED && id == IDC_SAVE) {
-    SaveSettings();
-    return true;
-  }
-  if (code == BN_CLICKED && id == IDC_RESTORE_DEFAULTS) {
-    RestoreDefaults();
-    return true;
-  }
-  return ModalDialog::OnCommand(id, code, control);
-}
-
-void CVarneskLaserPrinterStatusMonitorDlg::SaveSettings() {}
-
-void CVarneskLaserPrinterStatusMonitorDlg::RestoreDefaults() {}
-
 bool CVarneskLaserPrinterStatusMonitorDlg::OnNotify(int id, const NMHDR& header, LRESULT& result) {
   if (id != IDC_PAGE_TABS || header.code != TCN_SELCHANGE) return false;
   app::SelectPage(*this, tabControl.GetCurSel());

@@ -21,14 +21,11 @@ class CVarneskLaserPrinterStatusMonitorDlg final : public ui::win32::ModalDialog
 
  private:
   bool OnInit() override;
-  bool OnCommand(int id, int code, HWND control) override;
   bool OnNotify(int id, const NMHDR& header, LRESULT& result) override;
   bool OnSysCommand(WPARAM command, LPARAM parameter) override;
   bool OnPaint() override;
   HICON OnQueryDragIcon() override { return windowIcon; }
 
-  void SaveSettings();
-  void RestoreDefaults();
   app::StartupReads Reads();
 
   bool HasSystemMenu() override;
