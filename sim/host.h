@@ -18,4 +18,16 @@ std::string EnvironmentVariable(const char* name);
 std::FILE* OpenFile(const std::string& path, const char* mode);
 void RemoveFile(const std::string& path);
 
+// The whole file's bytes; none when it cannot be opened.
+inline std::optional<std::string> ReadTextFile(const std::string& path) {
+  std::FILE* file = OpenFile(path, "rb");
+  if (file == nullptr) return std::nullopt;
+  std::string text;
+  char chunk[4096];
+  std::size_t got = 0;
+  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) text.append(chunk, got);
+  std::fclose(file);
+  return text;
+}
+
 }  // namespace sim

@@ -28,17 +28,6 @@ std::string Hex(std::span<const std::uint8_t> bytes) {
   return text;
 }
 
-std::optional<std::string> ReadTextFile(const std::string& path) {
-  std::FILE* file = OpenFile(path, "rb");
-  if (file == nullptr) return std::nullopt;
-  std::string text;
-  char chunk[4096];
-  std::size_t got = 0;
-  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) text.append(chunk, got);
-  std::fclose(file);
-  return text;
-}
-
 bool SameFrame(std::span<const std::uint8_t> frame, const printer_link::ControlFrame& control) {
   return std::equal(frame.begin(), frame.end(), control.begin(), control.end());
 }

@@ -7,13 +7,9 @@
 namespace sim {
 
 std::optional<std::vector<std::int32_t>> ReadStateFile(const std::string& path) {
-  std::FILE* file = OpenFile(path, "rb");
-  if (file == nullptr) return std::nullopt;
-  std::string text;
-  char chunk[4096];
-  std::size_t got = 0;
-  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) text.append(chunk, got);
-  std::fclose(file);
+  const std::optional<std::string> saved = ReadTextFile(path);
+  if (!saved) return std::nullopt;
+  const std::string& text = *saved;
 
   std::vector<std::int32_t> values;
   const char* at = text.data();

@@ -4,10 +4,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "link/port_library.h"
 #include "tests/support/recording_window_ops.h"
+#include "tests/support/files.h"
 
 namespace {
 
@@ -40,12 +40,7 @@ class simLibrary : public ::testing::Test {
     return printer_link::PortLibrary(*loader, window);
   }
 
-  std::string Trace() const {
-    std::ifstream file(folder / "trace.txt");
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-  }
+  std::string Trace() const { return testing_support::ReadWholeFile(folder / "trace.txt"); }
 
   std::string simulatorFolder;
   fs::path folder;

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "tests/unit/sim/query.h"
+#include "tests/support/files.h"
 
 namespace {
 
@@ -36,12 +36,7 @@ class simState : public ::testing::Test {
     printer.PrinterWriteUsb(block.data(), static_cast<std::int32_t>(block.size()));
   }
 
-  std::string Trace() const {
-    std::ifstream file(folder / "trace.txt");
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
-  }
+  std::string Trace() const { return testing_support::ReadWholeFile(folder / "trace.txt"); }
 
   fs::path folder;
   sim::Environment environment;
