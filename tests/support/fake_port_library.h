@@ -10,6 +10,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "link/port_api.h"
@@ -47,6 +48,9 @@ class FakePrinter {
   int loads = 0;
   int releases = 0;
   std::vector<FakeCall> calls;
+  // When set, each entry point's name is also appended here, so a test can interleave the
+  // library's calls with its own records.
+  std::vector<std::string>* log = nullptr;
 
   std::vector<std::string> EntryPointsCalled() const {
     std::vector<std::string> names;
@@ -68,15 +72,20 @@ class FakePrinter {
     return current;
   }
 
+  void Record(FakeCall call) {
+    if (log != nullptr) log->push_back(call.entryPoint);
+    calls.push_back(std::move(call));
+  }
+
   static std::uint8_t PRINTER_PORT_CALL Open() {
-    Current()->calls.push_back({"OpenUSBPort", {}, 0, 0});
+    Current()->Record({"OpenUSBPort", {}, 0, 0});
     return Current()->openResult;
   }
   static std::uint8_t PRINTER_PORT_CALL GetCmd(const std::uint8_t* frame, std::int32_t frameLength, std::uint8_t* reply,
                                                std::int32_t capacity, std::uint32_t* length) {
     FakePrinter& self = *Current();
     const Bytes key(frame, frame + frameLength);
-    self.calls.push_back({"UsbPrinterGetCmd", key, capacity, *length});
+    self.Record({"UsbPrinterGetCmd", key, capacity, *length});
     auto found = self.replies.find(key);
     if (found == self.replies.end()) {
       if (!self.leavesLengthUnset) *length = 0;
@@ -90,11 +99,11 @@ class FakePrinter {
     return answer.result;
   }
   static std::uint8_t PRINTER_PORT_CALL SetCmd(const std::uint8_t* frame, std::int32_t length) {
-    Current()->calls.push_back({"UsbPrinterSetCmd", Bytes(frame, frame + length), 0, 0});
+    Current()->Record({"UsbPrinterSetCmd", Bytes(frame, frame + length), 0, 0});
     return Current()->setResult;
   }
   static std::uint8_t PRINTER_PORT_CALL WriteUsb(const std::uint8_t* data, std::int32_t length) {
-    Current()->calls.push_back({"PrinterWriteUsb", Bytes(data, data + length), 0, 0});
+    Current()->Record({"PrinterWriteUsb", Bytes(data, data + length), 0, 0});
     return Current()->writeResult;
   }
 

@@ -8,59 +8,13 @@
 #include <vector>
 
 #include "app/resource_ids.h"
-#include "link/port_api.h"
-#include "platform/library_loader.h"
+#include "tests/support/fake_port_library.h"
 #include "tests/support/recording_window_ops.h"
 #include "tests/support/text.h"
 
 namespace {
 
 using testing_support::Utf8;
-
-// One log for the shell, the port library and the start-up reads, so the order across all
-// three can be compared in one go.
-std::vector<std::string>* g_log = nullptr;
-std::uint8_t g_openResult = 1;
-
-extern "C" {
-std::uint8_t PRINTER_PORT_CALL FakeOpen() {
-  g_log->push_back("OpenUSBPort");
-  return g_openResult;
-}
-std::uint8_t PRINTER_PORT_CALL FakeGet(const std::uint8_t*, std::int32_t, std::uint8_t*, std::int32_t, std::uint32_t*) {
-  g_log->push_back("UsbPrinterGetCmd");
-  return 1;
-}
-std::uint8_t PRINTER_PORT_CALL FakeSet(const std::uint8_t*, std::int32_t) {
-  g_log->push_back("UsbPrinterSetCmd");
-  return 1;
-}
-std::uint8_t PRINTER_PORT_CALL FakeWrite(const std::uint8_t*, std::int32_t) {
-  g_log->push_back("PrinterWriteUsb");
-  return 1;
-}
-}
-
-class FakeLibrary final : public platform::LoadedLibrary {
- public:
-  void* Symbol(const char* name) override {
-    const std::string wanted = name;
-    if (wanted == printer_link::OPEN_USB_PORT) return reinterpret_cast<void*>(&FakeOpen);
-    if (wanted == printer_link::USB_PRINTER_GET_CMD) return reinterpret_cast<void*>(&FakeGet);
-    if (wanted == printer_link::USB_PRINTER_SET_CMD) return reinterpret_cast<void*>(&FakeSet);
-    if (wanted == printer_link::PRINTER_WRITE_USB) return reinterpret_cast<void*>(&FakeWrite);
-    return nullptr;
-  }
-};
-
-class FakeLoader final : public platform::LibraryLoader {
- public:
-  bool present = true;
-  std::unique_ptr<platform::LoadedLibrary> Load(std::string_view) override {
-    if (!present) return nullptr;
-    return std::make_unique<FakeLibrary>();
-  }
-};
 
 const char* PageName(app::Page page) { return page == app::Page::Status ? "status" : "settings"; }
 
@@ -120,11 +74,9 @@ class RecordingShell final : public app::MainWindowShell {
 
 class MainWindowLogicTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    g_log = &log;
-    g_openResult = 1;
-  }
-  void TearDown() override { g_log = nullptr; }
+  // One log for the shell, the port library and the start-up reads, so the order across all
+  // three can be compared in one go.
+  void SetUp() override { printer.log = &log; }
 
   // Start-up reads that record themselves; ReadEdsBlob answers with blobResult.
   app::StartupReads RecordingReads(int blobResult) {
@@ -147,9 +99,9 @@ class MainWindowLogicTest : public ::testing::Test {
   }
 
   std::vector<std::string> log;
-  FakeLoader loader;
+  testing_support::FakePrinter printer;
   testing_support::RecordingWindowOps messages;
-  printer_link::PortLibrary port{loader, messages};
+  printer_link::PortLibrary port{printer.Loader(), messages};
   RecordingShell shell{log};
 };
 
@@ -202,7 +154,7 @@ TEST_F(MainWindowLogicTest, AboutItemNeedsSystemMenuAndText) {
 }
 
 TEST_F(MainWindowLogicTest, MissingLibraryShowsOneMessageThenClosesWithOk) {
-  loader.present = false;
+  printer.present = false;
   app::InitMainWindow(shell, port, RecordingReads(1));
 
   ASSERT_EQ(messages.messages.size(), 1u);
@@ -212,7 +164,7 @@ TEST_F(MainWindowLogicTest, MissingLibraryShowsOneMessageThenClosesWithOk) {
 }
 
 TEST_F(MainWindowLogicTest, RefusedProbeClosesSilently) {
-  g_openResult = 0;
+  printer.openResult = 0;
   app::InitMainWindow(shell, port, RecordingReads(1));
 
   EXPECT_TRUE(messages.messages.empty());
@@ -221,7 +173,7 @@ TEST_F(MainWindowLogicTest, RefusedProbeClosesSilently) {
 
 TEST_F(MainWindowLogicTest, StartupStopsAfterBlobReadThatIsNotOne) {
   // An open result of 2 passes the probe; ReadEdsBlob, which demands exactly 1, then fails.
-  g_openResult = 2;
+  printer.openResult = 2;
   for (int blobResult : {0, 2, -1}) {
     log.clear();
     app::InitMainWindow(shell, port, RecordingReads(blobResult));
