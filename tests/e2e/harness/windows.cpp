@@ -124,6 +124,22 @@ HWND FindDialogByCaption(DWORD processId, const std::wstring& caption) {
   return nullptr;
 }
 
+void ClickAt(POINT screenPoint) {
+  SetCursorPos(screenPoint.x, screenPoint.y);
+  INPUT buttons[2] = {};
+  for (INPUT& button : buttons) button.type = INPUT_MOUSE;
+  buttons[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  buttons[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, buttons, sizeof(INPUT));
+}
+
+HWND VisibleMenu(DWORD processId) {
+  for (HWND window : TopLevelWindows(processId)) {
+    if (ClassName(window) == L"#32768" && IsWindowVisible(window)) return window;
+  }
+  return nullptr;
+}
+
 HWND StatusPage(HWND mainWindow) {
   for (HWND page : PageWindows(mainWindow)) {
     if (GetDlgItem(page, IDC_STATUS_FRAME)) return page;

@@ -27,6 +27,8 @@ MessageBoxInfo ReadMessageBox(HWND box);
 void PressButton(HWND dialog, int id);
 
 HWND FindDialogByCaption(DWORD processId, const std::wstring& caption);
+// An open popup menu (window class #32768) of the process, or none.
+HWND VisibleMenu(DWORD processId);
 // The two pages live as child dialogs of the tab control; the status page is the one that
 // holds the status frame.
 HWND StatusPage(HWND mainWindow);
@@ -34,6 +36,8 @@ HWND SettingsPage(HWND mainWindow);
 
 std::vector<std::wstring> TabTexts(HWND mainWindow);
 int SelectedTab(HWND mainWindow);
+// Moves the mouse to a point on the screen and clicks the left button there.
+void ClickAt(POINT screenPoint);
 // Clicks the tab's header with the mouse, so the program hears the change like from a user.
 bool ClickTab(HWND mainWindow, int index);
 
